@@ -42,7 +42,10 @@ CalcRun RunCalc(const std::vector<std::string>& args, const std::string& input =
   const auto base = dir / std::to_string(counter++);
   std::ofstream(base.string() + ".in", std::ios::binary) << input;
   std::string command = Quote(ZELKO_CALC);
-  for (const auto& arg : args) command += " " + Quote(arg);
+  for (const auto& arg : args) {
+    command += ' ';
+    command += Quote(arg);
+  }
   command += " <" + Quote(base.string() + ".in") + " >" + Quote(base.string() + ".out") + " 2>" +
              Quote(base.string() + ".err");
   const int raw = std::system(command.c_str());
