@@ -7,6 +7,7 @@ packages=(
   libgtest-dev
   qt6-base-dev libgl-dev libx11-dev
   xvfb xauth locales
+  dpkg-dev desktop-file-utils appstream groff-base
 )
 
 missing=()
