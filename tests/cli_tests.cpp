@@ -8,6 +8,7 @@
 #include <fstream>
 #include <random>
 #include <sstream>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -62,6 +63,9 @@ struct CliCase {
   const char* input;
   const char* out;
 };
+
+// Names the case in test listings and failure messages.
+void PrintTo(const CliCase& c, std::ostream* os) { *os << c.name; }
 
 const std::vector<CliCase> kCases = {
     {"no_precedence", {"2+3*4="}, "", "20\n"},

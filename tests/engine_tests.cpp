@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <limits>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,9 @@ struct FormatCase {
   const char* formatted;  // FormatValue
   const char* trimmed;    // TrimZeros of that
 };
+
+// Names the case in test listings and failure messages.
+void PrintTo(const FormatCase& c, std::ostream* os) { *os << c.name; }
 
 const std::vector<FormatCase> kFormatCases = {
     {"third_max", 1.0 / 3, 14, "0.3333333333333", "0.3333333333333"},
@@ -231,6 +235,9 @@ struct EvalCase {
   int precision;
   const char* text;
 };
+
+// Names the case in test listings and failure messages.
+void PrintTo(const EvalCase& c, std::ostream* os) { *os << c.name; }
 
 const std::vector<EvalCase> kEvalCases = {
     {"divide", OP_DIVIDE, 7, 2, 1, 0, 14, "3.5"},

@@ -3,6 +3,7 @@
 #include <array>
 #include <map>
 #include <sstream>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -81,6 +82,9 @@ struct SequenceCase {
   int precision = 14;
   int angle = 1;
 };
+
+// Names the case in test listings and failure messages.
+void PrintTo(const SequenceCase& c, std::ostream* os) { *os << c.name; }
 
 const std::vector<SequenceCase> kSequences = {
     // Entry keys

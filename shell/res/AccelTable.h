@@ -98,9 +98,10 @@ inline constexpr std::array<AccelEntry, 50> kAccelTable = {{
     {kVirt | FALT, VK_BACK, ID_EDIT_UNDO},
 }};
 
+// Every row filled in (a short initialiser list would leave zero rows) and all with FNOINVERT.
 constexpr bool AllEntriesHaveNoInvert() {
   for (const auto& e : kAccelTable)
-    if (!(e.flags & FNOINVERT)) return false;
+    if (!(e.flags & FNOINVERT) || e.key == 0 || e.command == 0) return false;
   return true;
 }
 static_assert(AllEntriesHaveNoInvert());
@@ -123,12 +124,17 @@ inline std::string KeystrokeName(const AccelEntry& entry) {
   if (entry.flags & FSHIFT) text += "Shift+";
   if (!(entry.flags & FVIRTKEY)) return text + static_cast<char>(entry.key);
   switch (entry.key) {
-    case VK_BACK: return text + "Backspace";
-    case VK_INSERT: return text + "Insert";
-    case VK_DELETE: return text + "Delete";
-    default: break;
+    case VK_BACK:
+      return text + "Backspace";
+    case VK_INSERT:
+      return text + "Insert";
+    case VK_DELETE:
+      return text + "Delete";
+    default:
+      break;
   }
-  if (entry.key >= VK_F1 && entry.key <= VK_F24) return text + "F" + std::to_string(entry.key - VK_F1 + 1);
+  if (entry.key >= VK_F1 && entry.key <= VK_F24)
+    return text + "F" + std::to_string(entry.key - VK_F1 + 1);
   return text + static_cast<char>(entry.key);
 }
 

@@ -115,8 +115,15 @@ inline constexpr std::array<DialogControl, 38> kFormControls = {{
 }};
 
 inline constexpr DialogTemplate kCalculatorForm = {
-    IDD_CALCULATOR_FORM, WS_CHILD | DS_SETFONT, "", 162, 158, kDialogFont, kDialogFontPoints,
-    kFormControls};
+    .id = IDD_CALCULATOR_FORM,
+    .style = WS_CHILD | DS_SETFONT,
+    .caption = "",
+    .cx = 162,
+    .cy = 158,
+    .fontName = kDialogFont,
+    .pointSize = kDialogFontPoints,
+    .controls = kFormControls,
+};
 
 // The two notice lines are this program's own wording.
 inline constexpr std::array<DialogControl, 5> kAboutControls = {{
@@ -124,15 +131,21 @@ inline constexpr std::array<DialogControl, 5> kAboutControls = {{
     {IDC_STATIC, ControlKind::Static, 36, 14, 92, 9, detail::kStatic, 0,
      "Zelko Scientific Version 1.01", 0},
     {IDC_STATIC, ControlKind::Static, 49, 26, 64, 8, detail::kStatic, 0, "(C) Zelko Software", 0},
-    {IDOK, ControlKind::PushButton, 134, 7, 40, 14,
-     detail::kControl | WS_GROUP | BS_DEFPUSHBUTTON, 0, "OK", 0},
-    {IDC_STATIC, ControlKind::Static, 39, 37, 81, 8, detail::kStatic, 0, "All rights reserved.",
-     0},
+    {IDOK, ControlKind::PushButton, 134, 7, 40, 14, detail::kControl | WS_GROUP | BS_DEFPUSHBUTTON,
+     0, "OK", 0},
+    {IDC_STATIC, ControlKind::Static, 39, 37, 81, 8, detail::kStatic, 0, "All rights reserved.", 0},
 }};
 
-inline constexpr DialogTemplate kAboutBox = {IDD_ABOUTBOX,      detail::kPopup,  "About Zelko Calc",
-                                             185,               55,              kDialogFont,
-                                             kDialogFontPoints, kAboutControls};
+inline constexpr DialogTemplate kAboutBox = {
+    .id = IDD_ABOUTBOX,
+    .style = detail::kPopup,
+    .caption = "About Zelko Calc",
+    .cx = 185,
+    .cy = 55,
+    .fontName = kDialogFont,
+    .pointSize = kDialogFontPoints,
+    .controls = kAboutControls,
+};
 
 inline constexpr std::array<DialogControl, 13> kHelpInfoControls = {{
     {IDCANCEL, ControlKind::PushButton, 177, 7, 50, 14, detail::kControl, 0, "Cancel", 0},
@@ -169,9 +182,16 @@ inline constexpr std::array<DialogControl, 13> kHelpInfoControls = {{
      0},
 }};
 
-inline constexpr DialogTemplate kHelpInfo = {IDD_HELP_INFO,     detail::kPopup,   "Help Info",
-                                             234,               271,              kDialogFont,
-                                             kDialogFontPoints, kHelpInfoControls};
+inline constexpr DialogTemplate kHelpInfo = {
+    .id = IDD_HELP_INFO,
+    .style = detail::kPopup,
+    .caption = "Help Info",
+    .cx = 234,
+    .cy = 271,
+    .fontName = kDialogFont,
+    .pointSize = kDialogFontPoints,
+    .controls = kHelpInfoControls,
+};
 
 namespace detail {
 constexpr int CountFormControl(int id) {

@@ -54,6 +54,13 @@ inline constexpr std::array<HelpRow, 30> kHelpRows = {{
     {IDI_SQUARE_INV, "inverse square (square root), takes the square root of the displayed value"},
 }};
 
+constexpr bool HelpRowsFilled() {
+  for (const auto& row : kHelpRows)
+    if (row.icon == 0 || row.text.empty()) return false;
+  return true;
+}
+static_assert(HelpRowsFilled(), "all 30 rows need an icon and a text");
+
 // The dialog shows this face before the first press.
 inline constexpr int kHelpStartIcon = IDI_HELP_EQUALS;
 

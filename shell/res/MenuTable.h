@@ -20,7 +20,7 @@ struct MenuItem {
   int command;            // 0 for popups
 };
 
-inline constexpr std::array<MenuItem, 14> kMainMenu = {{
+inline constexpr std::array<MenuItem, 13> kMainMenu = {{
     {0, MF_POPUP, "&File", 0},
     {1, 0, "E&xit", ID_APP_EXIT},
     {0, MF_POPUP, "&Settings", 0},

@@ -42,6 +42,13 @@ inline constexpr std::array<StringEntry, 22> kStringTable = {{
     {ID_FILE_NEW, "Create a new document"},
 }};
 
+constexpr bool StringsFilled() {
+  for (const auto& entry : kStringTable)
+    if (entry.id == 0 || entry.text.empty()) return false;
+  return true;
+}
+static_assert(StringsFilled());
+
 // The text of a string resource, "" when there is none.
 constexpr std::string_view LoadString(int id) {
   for (const auto& entry : kStringTable)
