@@ -12,6 +12,7 @@
 #include "CalcKeypad.h"
 #include "KeyCommands.h"
 #include "KeyFaces.h"
+#include "KeyNames.h"
 #include "KeyScript.h"
 #include "LastTextSink.h"
 
@@ -19,7 +20,7 @@ namespace {
 
 constexpr std::string_view kUsage =
     "Usage: zelko-calc [--precision 2|4|6|max] [--radians] [--trace | --trace=state] [KEY ...]\n"
-    "       zelko-calc --help | --version | --list-keys\n"
+    "       zelko-calc --help | --version | --list-keys[=markdown]\n"
     "\n"
     "Presses the keys of the Zelko Scientific calculator in order and prints the text the\n"
     "display holds at the end. Without KEY arguments the keys are read from standard input\n"
@@ -36,6 +37,7 @@ constexpr std::string_view kUsage =
     "  --trace         print one JSON object per key with the display after it\n"
     "  --trace=state   the same, with the calculator's whole state after each key\n"
     "  --list-keys     print every key with its keystroke in the window and what it does\n"
+    "  --list-keys=markdown  the same as a Markdown table, as the README shows it\n"
     "  --help          print this text\n"
     "  --version       print the version\n"
     "\n"
@@ -162,6 +164,32 @@ int ListKeys() {
   return 0;
 }
 
+// A table cell: code spans keep "*", "<--" and "+" from being read as Markdown.
+void AppendCell(std::string& out, std::string_view text, bool code) {
+  out += code ? " `" : " ";
+  for (const char c : text) {
+    if (c == '|') out += '\\';
+    out += c;
+  }
+  out += code ? "` |" : " |";
+}
+
+// The README's keyboard table, from the same rows as the tooltips and the key list.
+int ListKeysMarkdown() {
+  std::string out = "| Key | Keystroke | What it does |\n|---|---|---|\n";
+  for (const auto& key : kKeyOperations) {
+    const res::KeyName* meaning = res::StartKeyName(key.id);
+    const std::string keystroke = res::KeystrokeText(key.id);
+    out += '|';
+    AppendCell(out, key.name, true);
+    AppendCell(out, keystroke.empty() ? std::string_view("none") : keystroke, !keystroke.empty());
+    AppendCell(out, meaning ? res::SummaryOfName(*meaning) : std::string_view{}, false);
+    out += '\n';
+  }
+  std::cout << out;
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -181,6 +209,7 @@ int main(int argc, char** argv) {
       return 0;
     }
     if (arg == "--list-keys") return ListKeys();
+    if (arg == "--list-keys=markdown") return ListKeysMarkdown();
     if (arg == "--radians") {
       engine.m_nAngleMode = 0;
     } else if (arg == "--trace") {

@@ -10,6 +10,7 @@
 #include "DialogLayout.h"
 #include "KeyCommands.h"
 #include "KeyFaces.h"
+#include "KeyNames.h"
 #include "MainFrm.h"
 #include "StringTable.h"
 #include "UiProvider.h"
@@ -32,6 +33,19 @@ constexpr std::array<CommandMapEntry<CCalculatorView>, 42> CCalculatorView::Make
 const std::array<CommandMapEntry<CCalculatorView>, 42> CCalculatorView::kCommandMap =
     MakeCommandMap();
 
+namespace {
+QString FromTable(std::string_view text) {
+  return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+// What a screen reader says of the key and what hovering it shows.
+void DescribeKey(QWidget& key, const res::KeyName& meaning) {
+  key.setAccessibleName(FromTable(meaning.name));
+  key.setAccessibleDescription(FromTable(res::SummaryOfName(meaning)));
+  key.setToolTip(FromTable(res::ToolTipOfName(meaning)));
+}
+}  // namespace
+
 CCalculatorView::CCalculatorView(CCalculatorDoc& document, QWidget* parent)
     : QWidget(parent),
       m_keypad(*document.m_pEngine, *this, *this),
@@ -39,10 +53,13 @@ CCalculatorView::CCalculatorView(CCalculatorDoc& document, QWidget* parent)
       m_controls(CreateDialogControls(res::kCalculatorForm, *this)) {
   for (QWidget* control : m_controls) {
     const int id = GetDlgCtrlID(*control);
-    if (auto* key = qobject_cast<QPushButton*>(control))
+    if (auto* key = qobject_cast<QPushButton*>(control)) {
       connect(key, &QPushButton::clicked, this, [this, id] { OnCmdMsg(id, nullptr); });
+      if (const res::KeyName* meaning = res::StartKeyName(id)) DescribeKey(*key, *meaning);
+    }
   }
   auto* display = static_cast<CEdit*>(::GetDlgItem(*this, res::IDC_DISPLAY));
+  display->setAccessibleName(FromTable(res::kDisplayName));
   connect(display, &CEdit::focusGained, this, [this] { m_bDisplayFocus = 1; });
   connect(display, &CEdit::focusLost, this, [this] { m_bDisplayFocus = 0; });
   connect(display, &QLineEdit::textChanged, this, [this] { OnDisplayUpdate(); });
@@ -91,7 +108,7 @@ void CCalculatorView::OnInitialUpdate() {
     frame->RecalcLayout();
     frame->ResizeParentToFit();
   }
-  for (const auto& [key, icon] : res::kInitialIconFaces) SetKeyFace(key, icon);
+  for (const auto& [key, icon] : res::kInitialIconFaces) ShowKeyFace(key, icon);
 }
 
 CButton* CCalculatorView::BoundButton(int controlId) const {
@@ -104,6 +121,32 @@ CButton* CCalculatorView::BoundButton(int controlId) const {
 }
 
 void CCalculatorView::ShowText(const std::string& text) {
+  // The display lays out its whole line on every write, a tenth of a second at a million
+  // digits. A key's write goes in at once; further long writes before the event loop runs again
+  // (a script, keys queued behind a slow one) leave only the last text, written when it does.
+  constexpr std::size_t kLongText = 4096;
+  if (text.size() >= kLongText && m_bLongWriteQueued) {
+    m_strPendingText = text;
+    m_bTextPending = true;
+    return;
+  }
+  if (text.size() >= kLongText) {
+    m_bLongWriteQueued = true;
+    QMetaObject::invokeMethod(this, [this] { WritePendingText(); }, Qt::QueuedConnection);
+  }
+  m_bTextPending = false;
+  WriteDisplay(text);
+}
+
+void CCalculatorView::WritePendingText() {
+  m_bLongWriteQueued = false;
+  if (!m_bTextPending) return;
+  m_bTextPending = false;
+  WriteDisplay(m_strPendingText);
+  std::string().swap(m_strPendingText);
+}
+
+void CCalculatorView::WriteDisplay(const std::string& text) {
   // The display reports this write like a user's edit; the flag keeps it from being typed text.
   m_bWritingDisplay = true;
   if (auto* display = ::GetDlgItem(*this, res::IDC_DISPLAY))
@@ -112,6 +155,13 @@ void CCalculatorView::ShowText(const std::string& text) {
 }
 
 void CCalculatorView::SetKeyFace(int controlId, int iconId) {
+  ShowKeyFace(controlId, iconId);
+  // The keypad sets a face exactly when the key's meaning changes, and the face names it.
+  if (const res::KeyName* meaning = res::FindKeyName(controlId, iconId))
+    if (QWidget* key = ::GetDlgItem(*this, controlId)) DescribeKey(*key, *meaning);
+}
+
+void CCalculatorView::ShowKeyFace(int controlId, int iconId) {
   if (CButton* button = BoundButton(controlId)) button->SetIconFace(iconId);
 }
 
@@ -126,7 +176,8 @@ void CCalculatorView::OnShowAccelKeys(int) {
     if (!caption.empty())
       if (auto* key = static_cast<CButton*>(::GetDlgItem(*this, face.key)))
         key->SetWindowText(QString::fromUtf8(caption.data(), qsizetype(caption.size())));
-    if (icon != res::IDI_NONE) SetKeyFace(face.key, icon);
+    // Plain or underlined, the faces keep the meanings INV and the angle unit gave the keys.
+    if (icon != res::IDI_NONE) ShowKeyFace(face.key, icon);
   }
 }
 
@@ -147,6 +198,8 @@ void CCalculatorView::mousePressEvent(QMouseEvent* event) {
 
 void CCalculatorView::OnDisplayUpdate() {
   if (!m_bDisplayFocus || m_bWritingDisplay) return;
+  // The user's edit of what the display shows wins over a keypad text still waiting.
+  m_bTextPending = false;
   auto* display = static_cast<CEdit*>(::GetDlgItem(*this, res::IDC_DISPLAY));
   m_keypad.SetTypedText(display->text().toLatin1().toStdString());
 }

@@ -80,6 +80,8 @@ class CCalculatorView : public QWidget,
   void OnUpdateNoPanes(CCmdUI& cmdUI);
   void OnDisplayUpdate();
   CButton* BoundButton(int controlId) const;
+  // Changes only the picture; the start-up and face-mode faces leave the keys' meanings alone.
+  void ShowKeyFace(int controlId, int iconId);
 
   static const std::array<CommandMapEntry<CCalculatorView>, 42> kCommandMap;
   static constexpr std::array<CommandMapEntry<CCalculatorView>, 42> MakeCommandMap();
@@ -87,4 +89,10 @@ class CCalculatorView : public QWidget,
   CCalculatorDoc& m_document;
   std::vector<QWidget*> m_controls;  // form 101 in template order
   bool m_bWritingDisplay = false;    // set while ShowText writes the display
+  // Long display texts, written at most once per turn of the event loop (see ShowText).
+  void WriteDisplay(const std::string& text);
+  void WritePendingText();
+  std::string m_strPendingText;
+  bool m_bTextPending = false;
+  bool m_bLongWriteQueued = false;
 };

@@ -3,12 +3,18 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMenu>
+#include <QMenuBar>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStatusBar>
 #include <QTest>
+#include <algorithm>
 
 #include "AccelTable.h"
 #include "CalculatorView.h"
 #include "Controls.h"
 #include "DialogLayout.h"
+#include "Icons.h"
 #include "KeyFaces.h"
 #include "MainFrm.h"
 #include "ShellTestSupport.h"
@@ -25,6 +31,59 @@ int KeyOfChar(QChar ch) {
 }
 
 const CCalcEngine& Engine(const CRunningApp& run) { return run.View().m_keypad.Engine(); }
+
+// At 200%: some aligned 2 x 2 block inside `area` (logical pixels) is partly inked, so the text
+// there was drawn at the screen's resolution, not as a 100% picture enlarged. No ink fails too.
+bool InkFinerThanBlocks(const QImage& image, const QRect& area) {
+  const auto dark = [&](int x, int y) { return qGray(image.pixel(x, y)) < 128; };
+  for (int y = 2 * area.top(); y < 2 * (area.bottom() + 1); y += 2) {
+    for (int x = 2 * area.left(); x < 2 * (area.right() + 1); x += 2) {
+      const int inked = dark(x, y) + dark(x + 1, y) + dark(x, y + 1) + dark(x + 1, y + 1);
+      if (inked > 0 && inked < 4) return true;
+    }
+  }
+  return false;
+}
+
+// Some pixel inside `area` (logical pixels, image at 200%) is dark.
+bool HasInk(const QImage& image, const QRect& area) {
+  for (int y = 2 * area.top(); y < 2 * (area.bottom() + 1); ++y)
+    for (int x = 2 * area.left(); x < 2 * (area.right() + 1); ++x)
+      if (qGray(image.pixel(x, y)) < 128) return true;
+  return false;
+}
+
+// At 200% each opaque pixel of the key's icon fills its whole 2 x 2 block in its own colour.
+void CheckIconBlocks(CButton& key) {
+  const QImage icon = LoadIcon(key.IconFace()).toImage().convertToFormat(QImage::Format_ARGB32);
+  QVERIFY(!icon.isNull());
+  const QImage face = key.grab().toImage().convertToFormat(QImage::Format_RGB32);
+  QCOMPARE(face.size(), key.size() * 2);
+  // Drawn centred on the key and clipped inside its frame; only pixels well inside count.
+  const QPoint topLeft((key.width() - icon.width()) / 2, (key.height() - icon.height()) / 2);
+  const QRect inside = key.rect().adjusted(3, 3, -3, -3);
+  int checked = 0;
+  for (int iy = 0; iy < icon.height(); ++iy) {
+    for (int ix = 0; ix < icon.width(); ++ix) {
+      const QRgb ink = icon.pixel(ix, iy);
+      const QPoint at = topLeft + QPoint(ix, iy);
+      if (qAlpha(ink) != 255 || !inside.contains(at)) continue;
+      for (int d = 0; d < 4; ++d) {
+        const QRgb shown = face.pixel(2 * at.x() + d % 2, 2 * at.y() + d / 2);
+        QVERIFY2(qRgb(qRed(shown), qGreen(shown), qBlue(shown)) ==
+                     qRgb(qRed(ink), qGreen(ink), qBlue(ink)),
+                 qPrintable(QStringLiteral("key %1, icon %2: pixel %3,%4 shows %5 for %6")
+                                .arg(GetDlgCtrlID(key))
+                                .arg(key.IconFace())
+                                .arg(ix)
+                                .arg(iy)
+                                .arg(QColor(shown).name(), QColor(ink).name())));
+      }
+      ++checked;
+    }
+  }
+  QVERIFY2(checked > 0, qPrintable(QStringLiteral("key %1 shows no icon").arg(GetDlgCtrlID(key))));
+}
 
 }  // namespace
 
@@ -450,6 +509,87 @@ class PanelTest : public QObject {
       }
     }
     QVERIFY(red > 0);
+  }
+
+  // At any scale the panel is the form's size in dialog units. The window's size in pixels is
+  // reported for the run at 200% to compare with.
+  void windowFitsTheForm() {
+    CCalculatorView& view = m_run.View();
+    QCOMPARE(
+        view.size(),
+        DialogUnitsOf(view.font()).MapDialogSize(res::kCalculatorForm.cx, res::kCalculatorForm.cy));
+    const QImage image = m_run.Frame().grab().toImage();
+    QCOMPARE(image.size(), m_run.Frame().size() * m_run.Frame().devicePixelRatio());
+    qInfo("window %dx%d pixels", image.width(), image.height());
+  }
+
+  // Run with QT_SCALE_FACTOR=2: the window covers twice the pixels each way that this program
+  // run at 100% reports, with the same layout.
+  void windowTwiceTheSizeAtDoubleScale() {
+    if (m_run.Frame().devicePixelRatioF() < 2.0) QSKIP("needs QT_SCALE_FACTOR=2");
+    QProcess normal;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("QT_SCALE_FACTOR"));
+    normal.setProcessEnvironment(env);
+    normal.start(QCoreApplication::applicationFilePath(), {QStringLiteral("windowFitsTheForm")});
+    QVERIFY(normal.waitForFinished(120000));
+    const QString report = QString::fromLocal8Bit(normal.readAllStandardOutput());
+    QVERIFY2(normal.exitStatus() == QProcess::NormalExit && normal.exitCode() == 0,
+             qPrintable(report));
+    const QRegularExpressionMatch size =
+        QRegularExpression(QStringLiteral("window (\\d+)x(\\d+) pixels")).match(report);
+    QVERIFY2(size.hasMatch(), qPrintable(report));
+    const QSize atNormalScale(size.captured(1).toInt(), size.captured(2).toInt());
+    SaveScreenshot(m_run.Frame(), QStringLiteral("main-window-200"));
+    QCOMPARE(m_run.Frame().grab().toImage().size(), atNormalScale * 2);
+    QCOMPARE(m_run.Frame().size(), atNormalScale);
+  }
+
+  // Run with QT_SCALE_FACTOR=2: in every face mode each icon keeps its pixels as 2 x 2 blocks
+  // and every caption, the display, the menu bar and the status bar are drawn at full
+  // resolution. A screenshot of each state lands in the build tree.
+  void crispWindowAtDoubleScale_data() {
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<bool>("accelFaces");
+    QTest::newRow("plain") << QString() << false;
+    QTest::newRow("inverse-radians") << QStringLiteral("vd") << false;
+    QTest::newRow("accelerators") << QString() << true;
+    QTest::newRow("accelerators-inverse") << QStringLiteral("v") << true;
+  }
+  void crispWindowAtDoubleScale() {
+    QFETCH(QString, keys);
+    QFETCH(bool, accelFaces);
+    CMainFrame& frame = m_run.Frame();
+    if (frame.devicePixelRatioF() < 2.0) QSKIP("needs QT_SCALE_FACTOR=2");
+    ClearFocus(m_run);
+    TypeText(m_run, keys + QStringLiteral("12.5"));
+    if (accelFaces) ChooseMenuItem(frame, res::ID_SHOW_ACCEL_KEYS);
+    SaveScreenshot(
+        frame,
+        QStringLiteral("main-window-200-%1").arg(QString::fromLatin1(QTest::currentDataTag())));
+    for (const auto& op : kKeyOperations) {
+      CButton& key = m_run.Key(op.id);
+      if (key.IconFace()) {
+        CheckIconBlocks(key);
+        if (QTest::currentTestFailed()) return;
+        continue;
+      }
+      // Every caption shows. Letters and digits have curves and slants that no enlarged 100%
+      // picture has; a "+" drawn right at 200% is all whole blocks, so it only has to show.
+      const QImage caption = key.grab().toImage();
+      const QRect inside = key.rect().adjusted(3, 3, -3, -3);
+      QVERIFY2(HasInk(caption, inside), qPrintable(key.text()));
+      const QString text = key.text();
+      if (std::any_of(text.begin(), text.end(), [](QChar c) { return c.isLetterOrNumber(); }))
+        QVERIFY2(InkFinerThanBlocks(caption, inside), qPrintable(text));
+    }
+    CEdit& display = m_run.Display();
+    QCOMPARE(display.text(), QStringLiteral("12.5"));
+    QVERIFY(InkFinerThanBlocks(display.grab().toImage(), display.rect().adjusted(3, 3, -3, -3)));
+    QVERIFY(InkFinerThanBlocks(frame.menuBar()->grab().toImage(), frame.menuBar()->rect()));
+    QStatusBar* status = frame.findChild<QStatusBar*>();
+    QVERIFY(status);
+    QVERIFY(InkFinerThanBlocks(status->grab().toImage(), status->rect()));
   }
 };
 
