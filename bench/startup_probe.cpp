@@ -4,6 +4,7 @@
 //
 //   startup_probe PROGRAM [ARG ...]   prints: map_ms=<ms> rss_kib=<KiB> pss_kib=<KiB>
 #include <X11/Xlib.h>
+#include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -47,12 +48,38 @@ int main(int argc, char** argv) {
     execvp(argv[1], argv + 1);
     _exit(127);
   }
+  if (child < 0) {
+    std::fprintf(stderr, "startup_probe: cannot fork\n");
+    return 2;
+  }
+  // Waits for the map, but gives up when the program ends first or takes too long, so one bad
+  // run cannot hang the whole benchmark.
   double mapMs = -1;
+  const int fd = ConnectionNumber(display);
   while (mapMs < 0) {
-    XEvent event;
-    XNextEvent(display, &event);
-    if (event.type == MapNotify && !event.xmap.override_redirect && event.xmap.event == root)
-      mapMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    while (mapMs < 0 && XPending(display)) {
+      XEvent event;
+      XNextEvent(display, &event);
+      if (event.type == MapNotify && !event.xmap.override_redirect && event.xmap.event == root)
+        mapMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                    .count();
+    }
+    if (mapMs >= 0) break;
+    int status = 0;
+    if (waitpid(child, &status, WNOHANG) == child) {
+      std::fprintf(stderr, "startup_probe: %s ended before mapping a window\n", argv[1]);
+      XCloseDisplay(display);
+      return 1;
+    }
+    if (std::chrono::steady_clock::now() - start > std::chrono::seconds(30)) {
+      std::fprintf(stderr, "startup_probe: %s mapped no window within 30 s\n", argv[1]);
+      kill(child, SIGKILL);
+      waitpid(child, nullptr, 0);
+      XCloseDisplay(display);
+      return 1;
+    }
+    pollfd wait = {fd, POLLIN, 0};
+    poll(&wait, 1, 50);
   }
   std::this_thread::sleep_until(start + std::chrono::milliseconds(1500));
   const std::string proc = "/proc/" + std::to_string(child);

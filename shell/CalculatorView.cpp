@@ -124,7 +124,7 @@ void CCalculatorView::ShowText(const std::string& text) {
   // The display lays out its whole line on every write, a tenth of a second at a million
   // digits. A key's write goes in at once; further long writes before the event loop runs again
   // (a script, keys queued behind a slow one) leave only the last text, written when it does.
-  constexpr std::size_t kLongText = 4096;
+  constexpr std::size_t kLongText = 1024;
   if (text.size() >= kLongText && m_bLongWriteQueued) {
     m_strPendingText = text;
     m_bTextPending = true;
@@ -132,7 +132,8 @@ void CCalculatorView::ShowText(const std::string& text) {
   }
   if (text.size() >= kLongText) {
     m_bLongWriteQueued = true;
-    QMetaObject::invokeMethod(this, [this] { WritePendingText(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { WritePendingText(); }, Qt::QueuedConnection);
   }
   m_bTextPending = false;
   WriteDisplay(text);

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QLayout>
 #include <QMenuBar>
+#include <QTimer>
 #include <QWindow>
 #include <array>
 #include <vector>
@@ -93,7 +94,9 @@ int CMainFrame::OnCreate(CCalculatorDoc& document) {
   if (!m_wndStatusBar->SetIndicators(kIndicators)) return -1;
   setStatusBar(m_wndStatusBar);
   ShowIdleMessage();
-  UpdateLockIndicators();
+  // The lock states come from the X server; asked once the window is up, the question does not
+  // hold up its first appearance.
+  QTimer::singleShot(0, this, [this] { UpdateLockIndicators(); });
 
   // No sizing border and no maximize box; caption, system menu and minimize box stay.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

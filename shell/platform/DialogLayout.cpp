@@ -91,10 +91,18 @@ QWidget* CreateControl(const res::DialogControl& c, QWidget& parent) {
 QFont DialogFont(std::string_view family, int pointSize) {
   const QString name = QString::fromUtf8(family.data(), qsizetype(family.size()));
   QFont font(name, pointSize);
-  if (!QFontDatabase::families().contains(name, Qt::CaseInsensitive)) {
+  const QStringList installed = QFontDatabase::families();
+  if (!installed.contains(name, Qt::CaseInsensitive)) {
     font = QFont();
-    font.setFamilies({QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    // Only the installed ones: each missing family costs a fontconfig fallback search when the
+    // font is first used, which is before the window can show.
+    const QStringList candidates = {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
+                                    QStringLiteral("Liberation Sans"),
+                                    QStringLiteral("DejaVu Sans")};
+    QStringList families;
+    for (const QString& candidate : candidates)
+      if (installed.contains(candidate, Qt::CaseInsensitive)) families << candidate;
+    font.setFamilies(families.isEmpty() ? candidates : families);
     font.setStyleHint(QFont::SansSerif);
     font.setPointSize(pointSize);
   }

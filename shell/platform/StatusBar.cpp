@@ -32,6 +32,8 @@ bool CStatusBar::SetIndicators(std::span<const int> ids) {
 void CStatusBar::SetPaneText(int index, const QString& text) {
   if (index < 0 || index >= GetCount()) return;
   QLabel* pane = m_panes[static_cast<std::size_t>(index)];
+  // The lock panes are set on every keystroke; an unchanged text needs no synchronous repaint.
+  if (pane->text() == text) return;
   pane->setText(text);
   pane->repaint();
 }
