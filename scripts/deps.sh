@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need, when any is missing.
+# Installs the Debian packages the build and the tests need, when any is missing; with
+# arguments, those packages instead (the fuzzing and benchmark scripts name their own).
 set -euo pipefail
 
-packages=(
+packages=("$@")
+[ $# -gt 0 ] || packages=(
   cmake g++ ninja-build pkg-config
   libgtest-dev
   qt6-base-dev libgl-dev libx11-dev
