@@ -14,6 +14,13 @@ case "$runs" in '' | *[!0-9]*) echo "usage: $0 [RUNS]" >&2; exit 2 ;; esac
 "$root/scripts/deps.sh"
 "$root/scripts/deps.sh" libbenchmark-dev
 
+# Two benchmark runs at once would measure each other: wait for any other run on this machine.
+exec 9>"${TMPDIR:-/tmp}/zelko-bench.lock"
+if ! flock -n 9; then
+  echo "Waiting for another benchmark run on this machine to finish ..."
+  flock 9
+fi
+
 log="$(mktemp)"
 scratch="$(mktemp -d)"
 xvfb_pid=""
@@ -34,7 +41,7 @@ fi
 
 # A private X server on a free display, so nothing else draws meanwhile.
 exec 3>"$scratch/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$scratch/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$scratch/xvfb.log" 2>&1 9>&- &
 xvfb_pid=$!
 exec 3>&-
 for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.1; done
